@@ -1,0 +1,1 @@
+-- Views, procedures and functions of a venue database.
