@@ -27,6 +27,12 @@ struct MessageBoxRecord
     QWidget* owner = nullptr;
 };
 
+// Only questions take an answer from a script.
+inline bool WantsAnswer(const MessageBoxRecord& box)
+{
+    return box.kind == MessageBoxKind::Question;
+}
+
 // Shows one box; the answer only matters for questions (true = Yes).
 Seam<bool(const MessageBoxRecord&)>& MessageBoxSeam();
 

@@ -52,6 +52,13 @@ private:
     typename SeamType::Function m_previous;
 };
 
+// Whether a scripted seam answers this request from its queue. Requests whose
+// answer is ignored (an error box) overload this to leave the queue alone.
+template <class Request> bool WantsAnswer(const Request&)
+{
+    return true;
+}
+
 // For tests: replaces a seam that takes one request, records every request
 // and answers from a queue; when the queue is empty it gives the default
 // answer (R{} unless set) and warns, so an unexpected dialog is noticed.
@@ -81,6 +88,8 @@ private:
     {
         m_recorded.append(request);
         if constexpr (!std::is_void_v<R>) {
+            if (!WantsAnswer(request))
+                return m_defaultAnswer;
             if (!m_answers.isEmpty())
                 return m_answers.dequeue();
             qWarning("scripted seam: no answer queued, giving the default");
