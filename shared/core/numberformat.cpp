@@ -3,11 +3,20 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 bool IsPlaceholder(QChar c)
 {
     return c == QLatin1Char('0') || c == QLatin1Char('#');
+}
+
+// The "0" and "#" characters of the format, in order.
+QString Placeholders(const QString& format)
+{
+    QString result;
+    std::copy_if(format.begin(), format.end(), std::back_inserter(result), IsPlaceholder);
+    return result;
 }
 
 struct Digits
@@ -54,12 +63,8 @@ Digits RoundedDigits(double value, int decimals)
 // `sign` is put before the first digit printed.
 QString FormatInteger(const QString& format, const QString& digits, const QString& sign, bool* digitPrinted)
 {
-    const qsizetype placeholders = std::count_if(format.begin(), format.end(), IsPlaceholder);
-    QString placeholderChars;
-    for (QChar c : format) {
-        if (IsPlaceholder(c))
-            placeholderChars += c;
-    }
+    const QString placeholderChars = Placeholders(format);
+    const qsizetype placeholders = placeholderChars.size();
     const qsizetype firstZero = placeholderChars.indexOf(QLatin1Char('0'));
     const qsizetype forced = firstZero < 0 ? 0 : placeholders - firstZero;
     const qsizetype shown = std::max(digits.size(), forced);
@@ -97,11 +102,7 @@ QString FormatInteger(const QString& format, const QString& digits, const QStrin
 // up to the last significant digit. The separator is printed when a digit is.
 QString FormatFraction(const QString& format, const QString& digits)
 {
-    QString placeholderChars;
-    for (QChar c : format) {
-        if (IsPlaceholder(c))
-            placeholderChars += c;
-    }
+    const QString placeholderChars = Placeholders(format);
     const qsizetype lastZero = placeholderChars.lastIndexOf(QLatin1Char('0'));
     const qsizetype lastSignificant = digits.lastIndexOf(QRegularExpression(QStringLiteral("[1-9]")));
     const qsizetype shown = std::max(lastZero, lastSignificant) + 1;
@@ -123,14 +124,13 @@ QString FormatFraction(const QString& format, const QString& digits)
 
 QString FormatFloat(const QString& format, double value)
 {
-    if (!std::isfinite(value) || std::none_of(format.begin(), format.end(), IsPlaceholder))
+    if (!std::isfinite(value) || Placeholders(format).isEmpty())
         return QString::number(value, 'g', 15).replace(QLatin1Char('.'), QLatin1Char(','));
 
     const qsizetype point = format.indexOf(QLatin1Char('.'));
     const QString integerFormat = point < 0 ? format : format.left(point);
     const QString fractionFormat = point < 0 ? QString() : format.mid(point + 1);
-    const int decimals =
-        static_cast<int>(std::count_if(fractionFormat.begin(), fractionFormat.end(), IsPlaceholder));
+    const int decimals = static_cast<int>(Placeholders(fractionFormat).size());
 
     const Digits digits = RoundedDigits(value, decimals);
     // No "-0" for a value that rounds to zero.
